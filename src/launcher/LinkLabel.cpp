@@ -1,0 +1,34 @@
+#include "launcher/LinkLabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace folionix {
+
+void LinkLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(font());
+    // A line break in the text must not make a second line in a one-line box.
+    painter.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine | Qt::TextShowMnemonic,
+                     text());
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Q_EMIT clicked();
+}
+
+} // namespace folionix
