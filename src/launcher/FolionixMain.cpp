@@ -177,8 +177,9 @@ bool TfFolionixMain::event(QEvent *event)
     return handled;
 }
 
-// The window manager tells the frame size only once the window is mapped; from then on the
-// client size is chosen so that the outer size is the one asked for.
+// An X11 window manager tells the frame size only once the window is mapped, so the first
+// showing guesses no frame; as soon as the frame is known the client size is corrected so that
+// the outer size is the one asked for, and the first showing is centred again.
 void TfFolionixMain::syncFrame()
 {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
@@ -200,7 +201,13 @@ void TfFolionixMain::centreOnScreen()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    move(area.x() + (area.width() - OuterWidth) / 2, area.y() + (area.height() - outerHeight()) / 2);
+    const QPoint topLeft(area.x() + (area.width() - OuterWidth) / 2,
+                         area.y() + (area.height() - outerHeight()) / 2);
+    // The window's own frame margins are fresher than the widget's copy right after mapping.
+    if (QWindow *window = windowHandle())
+        window->setFramePosition(topLeft);
+    else
+        move(topLeft);
 }
 
 void TfFolionixMain::FormShow()

@@ -60,6 +60,17 @@ private:
     QTimer m_timer;
 };
 
+// Qt's offscreen platform warns each time a window's size limits change; those lines would bury
+// real warnings. Call from initTestCase(), after Qt Test has installed its own handler.
+inline void silenceOffscreenSizeHintWarnings()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (!message.contains(QLatin1String("does not support propagateSizeHints")))
+            previous(type, context, message);
+    });
+}
+
 // The settings file of the running test program, written for one test and removed after it.
 inline void writeSettingsFile(const QByteArray &bytes)
 {
