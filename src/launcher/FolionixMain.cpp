@@ -3,18 +3,18 @@
 #include "launcher/FolionixConst.h"
 #include "launcher/FolionixUtils.h"
 #include "platform/Dialogs.h"
+#include "platform/OuterGeometry.h"
 #include "platform/Shell.h"
 #include "platform/Shortcuts.h"
-#include "platform/SystemColors.h"
+#include "platform/Widgets.h"
+#include "settings/FolionixCustomSettingsForm.h"
+#include "settings/FontSettings.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsKeys.h"
 #include "ui_FolionixMain.h"
 
-#include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 #include <QShowEvent>
-#include <QWindow>
 
 static void initFolionixResources()
 {
@@ -43,10 +43,6 @@ constexpr std::array<LayoutRow, 6> ButtonLayout = {{
     {343, 277, 270},
 }};
 
-// Point sizes outside this range either mean nothing or stall text layout.
-constexpr int MaxFontPointSize = 144;
-constexpr int MaxFaceNameLength = 31;
-
 constexpr quint16 OpenSettingsShortcut = 49239; // Ctrl+Alt+W
 constexpr quint16 HelpShortcut = 112;           // F1
 
@@ -73,18 +69,12 @@ TfFolionixMain::TfFolionixMain(QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/folionix.xpm")));
+    m_outer = new platform::OuterGeometry(this);
+    m_outer->resize(QSize(OuterWidth, MaxOuterHeight));
     setFormColor(clCream);
-    setFontColor(clWindowText);
-    QPalette labelPalette = ui->lblemailAuthor->palette();
-    labelPalette.setColor(QPalette::WindowText, platform::paintColor(clBlack));
-    ui->lblemailAuthor->setPalette(labelPalette);
-
-    // The Info glyph holds two 16 x 16 images side by side: normal, then disabled.
-    const QPixmap glyph(QStringLiteral(":/glyphs/info.xpm"));
-    QIcon infoIcon;
-    infoIcon.addPixmap(glyph.copy(0, 0, 16, 16), QIcon::Normal);
-    infoIcon.addPixmap(glyph.copy(16, 0, 16, 16), QIcon::Disabled);
-    ui->btnInfo->setIcon(infoIcon);
+    platform::setTextColor(this, clWindowText);
+    platform::setTextColor(ui->lblemailAuthor, clBlack);
+    ui->btnInfo->setIcon(platform::glyphIcon(QStringLiteral(":/glyphs/info.xpm")));
     ui->btnInfo->setIconSize(QSize(16, 16));
 
     // A menu that never opens; its actions give the window its two shortcuts.
@@ -124,7 +114,7 @@ QPushButton *TfFolionixMain::manuscriptButton(int number) const
 
 int TfFolionixMain::outerHeight() const
 {
-    return height() + m_frame.top() + m_frame.bottom();
+    return m_outer->size().height();
 }
 
 void TfFolionixMain::FormCreate()
@@ -134,18 +124,8 @@ void TfFolionixMain::FormCreate()
 
 void TfFolionixMain::SetFormConstraints()
 {
-    // Limits are outer sizes; Qt's are client sizes, so the frame comes off.
-    const int frameWidth = m_frame.left() + m_frame.right();
-    const int frameHeight = m_frame.top() + m_frame.bottom();
-    setMaximumHeight(MaxOuterHeight - frameHeight);
-    setMinimumHeight(MinOuterHeight - frameHeight);
-    setMinimumWidth(OuterWidth - frameWidth);
-    setMaximumWidth(OuterWidth - frameWidth);
-}
-
-void TfFolionixMain::setOuterHeight(int height)
-{
-    resize(OuterWidth - m_frame.left() - m_frame.right(), height - m_frame.top() - m_frame.bottom());
+    // The width stays what it was at creation; the height spans one to six buttons.
+    m_outer->setLimits(QSize(OuterWidth, MinOuterHeight), QSize(OuterWidth, MaxOuterHeight));
 }
 
 void TfFolionixMain::showEvent(QShowEvent *event)
@@ -154,60 +134,10 @@ void TfFolionixMain::showEvent(QShowEvent *event)
         platform::guarded([this] { FormShow(); });
         if (!m_shownBefore) {
             m_shownBefore = true;
-            m_centrePending = true;
-            centreOnScreen();
+            m_outer->centreOnScreen();
         }
     }
     QWidget::showEvent(event);
-}
-
-bool TfFolionixMain::event(QEvent *event)
-{
-    const bool handled = QWidget::event(event);
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Expose:
-    case QEvent::WindowActivate:
-        syncFrame();
-        break;
-    default:
-        break;
-    }
-    return handled;
-}
-
-// An X11 window manager tells the frame size only once the window is mapped, so the first
-// showing guesses no frame; as soon as the frame is known the client size is corrected so that
-// the outer size is the one asked for, and the first showing is centred again.
-void TfFolionixMain::syncFrame()
-{
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    if (frame == m_frame)
-        return;
-    const int wantedHeight = outerHeight();
-    m_frame = frame;
-    SetFormConstraints();
-    setOuterHeight(wantedHeight);
-    if (m_centrePending) {
-        m_centrePending = false;
-        centreOnScreen();
-    }
-}
-
-void TfFolionixMain::centreOnScreen()
-{
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QPoint topLeft(area.x() + (area.width() - OuterWidth) / 2,
-                         area.y() + (area.height() - outerHeight()) / 2);
-    // The window's own frame margins are fresher than the widget's copy right after mapping.
-    if (QWindow *window = windowHandle())
-        window->setFramePosition(topLeft);
-    else
-        move(topLeft);
 }
 
 void TfFolionixMain::FormShow()
@@ -228,18 +158,7 @@ QString TfFolionixMain::caption() const
 void TfFolionixMain::setFormColor(TColor color)
 {
     m_formColor = color;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::paintColor(color));
-    setPalette(pal);
-}
-
-void TfFolionixMain::setFontColor(TColor color)
-{
-    const QColor paint = platform::paintColor(color);
-    QPalette pal = palette();
-    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        pal.setColor(role, paint);
-    setPalette(pal);
+    platform::setBackgroundColor(this, color);
 }
 
 void TfFolionixMain::SetUserProperties()
@@ -257,30 +176,15 @@ void TfFolionixMain::SetUserProperties()
             button->setText(ini.ReadText(s, buttonKey(number), button->text()));
         }
         setFormColor(TextToColor(ini.ReadText(s, QStringLiteral("FormColor"), QStringLiteral("clCream"))));
-        setFontColor(TextToColor(ini.ReadText(s, QStringLiteral("FontColor"), QStringLiteral("clBlack"))));
-
+        platform::setTextColor(
+            this, TextToColor(ini.ReadText(s, QStringLiteral("FontColor"), QStringLiteral("clBlack"))));
+        // Styles only ever add up until the program ends.
         QFont f = font();
-        const QString face = ini.ReadText(s, QStringLiteral("FontName"), f.family());
-        if (!face.isEmpty())
-            f.setFamily(face.left(MaxFaceNameLength));
-        const qint32 size = ini.ReadNumber(s, QStringLiteral("FontSize"), f.pointSize());
-        if (size >= 1)
-            f.setPointSize(qMin(size, MaxFontPointSize));
-        // Styles only ever add up: a flag that reads false leaves the style as it is.
-        if (ini.ReadFlag(s, QStringLiteral("FontBold"), false))
-            f.setBold(true);
-        if (ini.ReadFlag(s, QStringLiteral("FontItalics"), false))
-            f.setItalic(true);
-        if (ini.ReadFlag(s, QStringLiteral("FontUnderline"), false))
-            f.setUnderline(true);
-        if (ini.ReadFlag(s, QStringLiteral("FontStrikeout"), false))
-            f.setStrikeOut(true);
+        ReadFontSettings(ini, f);
         setFont(f);
     }
     SetButtons(GetManuscriptCount());
-    QPalette labelPalette = ui->lblemailAuthor->palette();
-    labelPalette.setColor(QPalette::WindowText, platform::paintColor(GetContrastingColor(m_formColor)));
-    ui->lblemailAuthor->setPalette(labelPalette);
+    platform::setTextColor(ui->lblemailAuthor, GetContrastingColor(m_formColor));
 }
 
 void TfFolionixMain::SetButtons(qint32 count)
@@ -293,7 +197,7 @@ void TfFolionixMain::SetButtons(qint32 count)
     }
     if (count >= 1 && count <= ManuscriptCount) {
         const LayoutRow &row = ButtonLayout[size_t(count - 1)];
-        setOuterHeight(row.height);
+        m_outer->resize(QSize(OuterWidth, row.height));
         ui->lblemailAuthor->move(ui->lblemailAuthor->x(), row.labelTop);
         ui->btnInfo->move(ui->btnInfo->x(), row.infoTop);
     } else if (count == 0) {
@@ -330,6 +234,7 @@ void TfFolionixMain::btnInfoClick()
 
 void TfFolionixMain::mniOpenSettingsClick()
 {
+    ShowCustomSettings([this] { SetUserProperties(); });
 }
 
 void TfFolionixMain::pumniHelpClick()

@@ -2,7 +2,6 @@
 
 #include "settings/Colors.h"
 
-#include <QMargins>
 #include <QWidget>
 
 #include <array>
@@ -17,6 +16,10 @@ class TfFolionixMain;
 }
 
 namespace folionix {
+
+namespace platform {
+class OuterGeometry;
+}
 
 // The reader's window: one button per manuscript, the link line, Info, and two hidden
 // shortcuts (Ctrl+Alt+W for the settings editor, F1 for help). Sizes given here are outer
@@ -43,7 +46,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     void FormCreate();
@@ -58,10 +60,6 @@ private:
     void setCaption(const QString &caption);
     QString caption() const;
     void setFormColor(TColor color);
-    void setFontColor(TColor color);
-    void setOuterHeight(int height);
-    void syncFrame();
-    void centreOnScreen();
 
     std::unique_ptr<Ui::TfFolionixMain> ui;
     std::array<QPushButton *, 6> m_manuscriptButtons{};
@@ -69,10 +67,9 @@ private:
     QAction *mniOpenSettings = nullptr;
     QAction *pumniHelp = nullptr;
 
+    platform::OuterGeometry *m_outer = nullptr;
     TColor m_formColor = clCream;
-    QMargins m_frame;          // frame margins last applied to the size limits
     bool m_shownBefore = false;
-    bool m_centrePending = false;
 };
 
 // The one launcher window, set while it exists.

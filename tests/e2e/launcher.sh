@@ -57,4 +57,25 @@ wait_until 10 grep -q '^mailto:' "$work/opened.log" || fail "the link handed not
 expected="file://$work/Fog%20Bell.rtf
 mailto:author@example.org"
 [ "$(cat "$work/opened.log")" = "$expected" ] || fail "desktop was handed: $(cat "$work/opened.log")"
-echo "PASS: launcher end to end"
+
+# The author's editor: Ctrl+Alt+W, type, Alt+A. The file is written and the launcher changes at
+# once: new caption, a fourth button, the height for four buttons, the same top-left corner.
+xdotool windowactivate --sync "$wid" key --clearmodifiers ctrl+alt+w
+editor=$(find_window '^Custom Settings$') || fail "Ctrl+Alt+W opened no editor"
+wait_until 10 geometry_is "$editor" 485x640+397+192 ||
+    fail "editor outer geometry is $(outer_geometry "$editor"), wanted 485x640+397+192"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 2 "New Title"
+for _ in $(seq 10); do xdotool key Tab; done
+xdotool type --delay 2 "Four.pdf"
+xdotool key Escape
+xdotool key --clearmodifiers alt+a
+wait_until 10 sh -c "! xdotool search --onlyvisible --name '^Custom Settings\$'" || fail "the editor did not close"
+grep -qx 'FormCaption=New Title' "$work/folionix.INI" || fail "caption not saved: $(cat "$work/folionix.INI")"
+grep -qx 'Manuscript4=Four.pdf' "$work/folionix.INI" || fail "fourth manuscript not saved"
+grep -qx 'FormColor=$00402010' "$work/folionix.INI" || fail "colour not kept"
+[ "$(grep -c '=' "$work/folionix.INI")" = 24 ] || fail "not 24 keys: $(cat "$work/folionix.INI")"
+wait_until 10 sh -c "xdotool search --onlyvisible --name '^New Title\$' >/dev/null" || fail "launcher caption not updated"
+wait_until 10 geometry_is "$wid" 386x258+447+407 ||
+    fail "after saving the launcher is $(outer_geometry "$wid"), wanted 386x258+447+407"
+echo "PASS: launcher and editor end to end"

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -34,6 +35,8 @@ public:
     QList<Box> boxes;
     // Runs while a box is open, before it is closed (to look at the window behind it).
     std::function<void(QMessageBox *)> whileOpen;
+    // Runs once for each other modal window (a dialog, the settings editor); it must close it.
+    std::function<void(QWidget *)> onOtherModal;
 
     QStringList texts() const
     {
@@ -46,9 +49,17 @@ public:
 private:
     void poll()
     {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
             return;
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            if (onOtherModal && modal != m_lastOther) {
+                m_lastOther = modal;
+                onOtherModal(modal);
+            }
+            return;
+        }
         QAbstractButton *ok = box->button(QMessageBox::Ok);
         boxes.append({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()),
                       ok && box->defaultButton() == ok && box->escapeButton() == ok});
@@ -58,6 +69,7 @@ private:
     }
 
     QTimer m_timer;
+    QPointer<QWidget> m_lastOther;
 };
 
 // Qt's offscreen platform warns each time a window's size limits change; those lines would bury
