@@ -1,3 +1,4 @@
+#include "launcher/CaptionButton.h"
 #include "launcher/FolionixMain.h"
 #include "launcher/FolionixUtils.h"
 #include "platform/Shell.h"
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void fontEdgeValues_data();
     void fontEdgeValues();
     void laterApplyKeepsTopLeft();
+    void longCaptionsEndInEllipsis_data();
+    void longCaptionsEndInEllipsis();
     void awkwardCaptionsRender();
 
     void manuscriptButtonsOpenTheirOwnKey_data();
@@ -443,6 +446,31 @@ void TestLauncher::laterApplyKeepsTopLeft()
     w->SetUserProperties();
     QCOMPARE(w->outerHeight(), 162);
     QCOMPARE(w->pos(), topLeft);
+}
+
+void TestLauncher::longCaptionsEndInEllipsis_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("fits") << "Fog Bell" << "Fog Bell";
+    QTest::newRow("access keys kept") << "Tom && &Jerry" << "Tom && &Jerry";
+    QTest::newRow("line breaks become blanks") << "Fog\r\nBell\nTwo" << "Fog Bell Two";
+    QTest::newRow("too long") << QString(200, u'W') << "";
+}
+
+void TestLauncher::longCaptionsEndInEllipsis()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 8));
+    const QString fitted = fittedCaption(caption, metrics, 200);
+    if (shown.isEmpty()) {
+        QVERIFY(fitted.startsWith(QStringLiteral("WWW")));
+        QVERIFY(fitted.endsWith(QChar(0x2026)));
+        QVERIFY(metrics.horizontalAdvance(fitted) <= 200);
+    } else {
+        QCOMPARE(fitted, shown);
+    }
 }
 
 void TestLauncher::awkwardCaptionsRender()

@@ -1,5 +1,7 @@
 #include "launcher/LinkLabel.h"
 
+#include "launcher/CaptionButton.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,9 +13,8 @@ void LinkLabel::paintEvent(QPaintEvent *)
     painter.setClipRect(contentsRect());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    // A line break in the text must not make a second line in a one-line box.
     painter.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine | Qt::TextShowMnemonic,
-                     text());
+                     fittedCaption(text(), fontMetrics(), contentsRect().width()));
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

@@ -5,7 +5,8 @@
 namespace folionix {
 
 // A transparent one-line label that reports clicks. Its text follows the access-key rule of
-// buttons ("&" marks the next character, "&&" shows one "&") and is cut off at its box.
+// buttons ("&" marks the next character, "&&" shows one "&"); a text too long for the box is
+// cut at the end with an ellipsis.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:

@@ -1,0 +1,26 @@
+#include "launcher/CaptionButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace folionix {
+
+QString fittedCaption(const QString &caption, const QFontMetrics &metrics, int width)
+{
+    QString line = caption;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
+    return metrics.elidedText(line, Qt::ElideRight, width, Qt::TextShowMnemonic);
+}
+
+void CaptionButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const int iconRoom = option.icon.isNull() ? 0 : option.iconSize.width() + 4;
+    option.text = fittedCaption(text(), fontMetrics(), contents.width() - iconRoom - 4);
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+} // namespace folionix
