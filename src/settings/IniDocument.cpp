@@ -1,5 +1,7 @@
 #include "settings/IniDocument.h"
 
+#include "settings/HexDigit.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -116,18 +118,6 @@ bool needsQuotes(QStringView value)
             return true;
     }
     return false;
-}
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -265,7 +255,7 @@ QString IniDocument::decodeValue(QStringView stored)
         case u'\\': case u'"': case u'n': case u'r': case u't':
             return 2;
         case u'x':
-            return (i + 3 < inner.size() && hexDigit(inner[i + 2]) >= 0 && hexDigit(inner[i + 3]) >= 0) ? 4 : 0;
+            return (i + 3 < inner.size() && hexDigitValue(inner[i + 2]) >= 0 && hexDigitValue(inner[i + 3]) >= 0) ? 4 : 0;
         default:
             return 0;
         }
@@ -293,7 +283,7 @@ QString IniDocument::decodeValue(QStringView stored)
         case u'n': out += u'\n'; break;
         case u'r': out += u'\r'; break;
         case u't': out += u'\t'; break;
-        case u'x': out += QChar(hexDigit(inner[i + 2]) * 16 + hexDigit(inner[i + 3])); i += 2; break;
+        case u'x': out += QChar(hexDigitValue(inner[i + 2]) * 16 + hexDigitValue(inner[i + 3])); i += 2; break;
         default: out += e; // a backslash or a quote
         }
         ++i;

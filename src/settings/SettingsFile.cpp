@@ -1,5 +1,7 @@
 #include "settings/SettingsFile.h"
 
+#include "settings/HexDigit.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -15,18 +17,7 @@ std::optional<qint32> ParseInteger(QStringView text)
     while (i < n && text[i] == u' ')
         ++i;
     auto isDigit = [&](qsizetype at) { return at < n && text[at] >= u'0' && text[at] <= u'9'; };
-    auto hexValue = [&](qsizetype at) -> int {
-        if (at >= n)
-            return -1;
-        const char16_t c = text[at].unicode();
-        if (c >= u'0' && c <= u'9')
-            return c - u'0';
-        if (c >= u'a' && c <= u'f')
-            return c - u'a' + 10;
-        if (c >= u'A' && c <= u'F')
-            return c - u'A' + 10;
-        return -1;
-    };
+    auto hexValue = [&](qsizetype at) { return at < n ? hexDigitValue(text[at]) : -1; };
 
     qsizetype hexStart = -1;
     if (i < n && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X'))
