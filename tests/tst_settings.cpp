@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace folionix;
 
 namespace {
@@ -58,6 +62,8 @@ private Q_SLOTS:
     void refusedWrites_data();
     void refusedWrites();
     void folderAtSettingsPathReadsDefaults();
+    void hostileFilesGiveDefaults_data();
+    void hostileFilesGiveDefaults();
     void writeKeepsPermissionsAndFollowsLinks();
 
 private:
@@ -378,6 +384,46 @@ void TestSettings::folderAtSettingsPathReadsDefaults()
     QCOMPARE(ini.ReadText(Section, QStringLiteral("FormCaption"), QStringLiteral("d")), QStringLiteral("d"));
     QVERIFY(!QFileInfo(m_path).isFile());
     QDir(m_path).removeRecursively();
+
+#ifdef Q_OS_UNIX
+    // A named pipe would block a reader that opened it; it is no settings file.
+    QVERIFY(::mkfifo(QFile::encodeName(m_path).constData(), 0600) == 0);
+    TSettingsFile pipe(m_path);
+    QCOMPARE(pipe.ReadText(Section, QStringLiteral("FormCaption"), QStringLiteral("d")), QStringLiteral("d"));
+    QVERIFY_THROWS_EXCEPTION(EIniFileException, pipe.WriteText(Section, QStringLiteral("FormCaption"), QStringLiteral("x")));
+    QFile::remove(m_path);
+#endif
+}
+
+void TestSettings::hostileFilesGiveDefaults_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("caption");
+    QByteArray garbage(1 << 16, Qt::Uninitialized);
+    QRandomGenerator random(7);
+    for (char &c : garbage)
+        c = char(random.bounded(256));
+    const QByteArray section("\n[UserFormSettings]\nFormCaption=found\n");
+    QTest::newRow("empty") << QByteArray() << "default";
+    QTest::newRow("NUL bytes") << QByteArray(1 << 16, '\0') << "default";
+    QTest::newRow("NUL bytes, then the section") << QByteArray(1 << 16, '\0') + section << "found";
+    QTest::newRow("binary garbage") << garbage << "default";
+    QTest::newRow("garbage, then the section") << garbage + section << "found";
+    QTest::newRow("1 MB line, then the section") << QByteArray(1 << 20, 'x') + section << "found";
+    QTest::newRow("50 MB, the section last") << QByteArray(50 << 20, '=') + section << "found";
+    QTest::newRow("100 000 sections")
+        << QByteArray("[S]\nk=v\n").repeated(100000) + section << "found";
+}
+
+void TestSettings::hostileFilesGiveDefaults()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, caption);
+    writeFile(m_path, bytes);
+    const TSettingsFile ini(m_path);
+    QCOMPARE(ini.ReadText(Section, QStringLiteral("FormCaption"), QStringLiteral("default")), caption);
+    QCOMPARE(ini.ReadNumber(Section, QStringLiteral("FontSize"), 8), 8);
+    QFile::remove(m_path);
 }
 
 void TestSettings::writeKeepsPermissionsAndFollowsLinks()
