@@ -94,6 +94,7 @@ void TestIniDocument::writes_data()
     QTest::newRow("new section at end, missing newline") << "newsection" << "FormCaption" << "X";
     QTest::newRow("CRLF kept for new lines") << "crlf" << "B" << "2";
     QTest::newRow("CR-only line ends") << "crlast" << "C" << "3";
+    QTest::newRow("mixed line ends: no lines merge") << "mixed" << "K" << "v";
     QTest::newRow("byte-order mark kept") << "bom" << "A" << QString::fromUtf8("été");
     QTest::newRow("Windows-1252 converted") << "cp1252" << "Button2" << "x";
     QTest::newRow("case kept, value replaced") << "case" << "FormCaption" << "b";

@@ -123,8 +123,8 @@ bool needsQuotes(QStringView value)
 } // namespace
 
 struct IniDocument::Location {
-    qsizetype sectionEnd = -1; // insertion point after the section's last non-blank line
-    bool sectionEndHasBreak = false;
+    qsizetype sectionEnd = -1;       // insertion point after the section's last non-blank line
+    qsizetype sectionEndBreak = -1;  // where that line's own line break starts
     qsizetype valueBegin = -1; // the key's value, when found
     qsizetype valueEnd = -1;
 };
@@ -164,7 +164,7 @@ IniDocument::Location IniDocument::locate(QStringView section, QStringView key) 
         if (inSection) {
             if (!trimmed(text.mid(line.begin, line.end - line.begin)).isEmpty()) {
                 loc.sectionEnd = line.next;
-                loc.sectionEndHasBreak = line.next > line.end;
+                loc.sectionEndBreak = line.end;
             }
             if (parsed.kind == LineKind::Key && sameName(parsed.name, key)) {
                 loc.valueBegin = parsed.valueBegin;
@@ -205,10 +205,13 @@ void IniDocument::setValue(QStringView section, QStringView key, QStringView val
     const QString eol = lineBreak();
     const QString keyLine = key.toString() + u'=' + stored;
     if (loc.sectionEnd >= 0) {
-        if (loc.sectionEndHasBreak)
-            m_text.insert(loc.sectionEnd, keyLine + eol);
-        else
+        // The new line ends like the line before it, so a lone CR never meets a following LF
+        // and turns two lines into one.
+        const QString before = m_text.mid(loc.sectionEndBreak, loc.sectionEnd - loc.sectionEndBreak);
+        if (before.isEmpty())
             m_text.insert(loc.sectionEnd, eol + keyLine + eol);
+        else
+            m_text.insert(loc.sectionEnd, keyLine + before);
         return;
     }
     if (!m_text.isEmpty() && !m_text.endsWith(u'\n') && !m_text.endsWith(u'\r'))
