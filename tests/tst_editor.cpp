@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 
 #include <QColorDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void realColourDialogIsWired();
     void shortcutOpensOneModalEditor();
     void f1OpensHelp();
+    void hostileFilesOpenBothWindows_data();
+    void hostileFilesOpenBothWindows();
 
 private:
     TfCustomSettings *openEditor(bool activate = false);
@@ -475,6 +478,41 @@ void TestEditor::f1OpensHelp()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QCOMPARE(m_opened.size(), 1);
     QVERIFY(m_opened.first().endsWith(QStringLiteral("/FolionixHelp.rtf")));
+}
+
+void TestEditor::hostileFilesOpenBothWindows_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("caption");
+    const QByteArray settings = "[UserFormSettings]\nFormCaption=Found\nManuscript2=b\n";
+    QByteArray utf16("\xff\xfe");
+    for (const char c : settings)
+        utf16 += QByteArray(1, c) + '\0';
+    QTest::newRow("50 MB") << QByteArray(50 << 20, 'x') + '\n' + settings << "Found";
+    QTest::newRow("NUL bytes") << QByteArray(1 << 20, '\0') << "Replace this";
+    QTest::newRow("1 MB line") << QByteArray(1 << 20, '[') + '\n' + settings << "Found";
+    QTest::newRow("100 000 sections") << QByteArray("[S]\nFormCaption=no\n").repeated(100000) + settings << "Found";
+    QTest::newRow("CR-only line ends") << QByteArray(settings).replace('\n', '\r') << "Found";
+    QTest::newRow("UTF-16 with BOM") << utf16 << "Replace this";
+    QTest::newRow("Windows-1252") << QByteArray(settings).replace("Found", "Caf\xe9 \x93x\x94") << QString::fromUtf8("Café “x”");
+}
+
+// Whatever the file holds, the launcher starts and the editor opens on it.
+void TestEditor::hostileFilesOpenBothWindows()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, caption);
+    writeSettingsFile(bytes);
+    QElapsedTimer clock;
+    clock.start();
+    TfFolionixMain launcher;
+    launcher.show();
+    const qint64 launcherMs = clock.restart();
+    openEditor();
+    qInfo("launcher %lld ms, editor %lld ms", launcherMs, clock.elapsed());
+    QCOMPARE(launcher.windowTitle(), caption);
+    QCOMPARE(control<QLineEdit>("edtFormCaption")->text(), caption == "Replace this" ? QString() : caption);
+    QVERIFY(m_boxes->texts().isEmpty() || m_boxes->texts() == QStringList{"No manuscript names have been assigned."});
 }
 
 QTEST_MAIN(TestEditor)

@@ -2,7 +2,7 @@
 
 #include "settings/HexDigit.h"
 
-#include <QStringDecoder>
+#include <QSet>
 #include <QStringEncoder>
 
 #include <array>
@@ -44,13 +44,9 @@ QString fromCp1252(QByteArrayView bytes)
 
 QString decodeFile(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    // Valid UTF-8 decodes without error and encodes back to the same bytes; that is what keeps
-    // untouched lines byte for byte as they were.
-    if (!utf8.hasError() && text.toUtf8() == bytes)
-        return text;
-    return fromCp1252(bytes);
+    // Valid UTF-8 encodes back to the same bytes; that is what keeps untouched lines byte for
+    // byte as they were.
+    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : fromCp1252(bytes);
 }
 
 struct Line {
@@ -177,12 +173,46 @@ IniDocument::Location IniDocument::locate(QStringView section, QStringView key) 
     return loc;
 }
 
+void IniDocument::buildIndex() const
+{
+    m_index.clear();
+    QSet<QString> seenSections;
+    const QStringView text(m_text);
+    QString current;
+    bool inFirstOccurrence = false;
+    for (qsizetype pos = 0; pos < text.size();) {
+        const Line line = lineAt(text, pos);
+        const ParsedLine parsed = parseLine(text, line);
+        if (parsed.kind == LineKind::Section) {
+            current = parsed.name.toString().toCaseFolded();
+            inFirstOccurrence = !seenSections.contains(current);
+            seenSections.insert(current);
+        } else if (parsed.kind == LineKind::Key && inFirstOccurrence) {
+            std::pair<QString, QString> name{current, parsed.name.toString().toCaseFolded()};
+            if (!m_index.contains(name)) // the first key of a name wins
+                m_index.insert(std::move(name), {parsed.valueBegin, line.end});
+        }
+        pos = line.next;
+    }
+    m_indexed = true;
+}
+
 std::optional<QString> IniDocument::value(QStringView section, QStringView key) const
 {
-    const Location loc = locate(section, key);
-    if (loc.valueBegin < 0)
+    // One read scans; a second one builds the index that serves every read after it.
+    if (!m_indexed && !m_scannedOnce) {
+        m_scannedOnce = true;
+        const Location loc = locate(section, key);
+        if (loc.valueBegin < 0)
+            return std::nullopt;
+        return decodeValue(trimmed(QStringView(m_text).mid(loc.valueBegin, loc.valueEnd - loc.valueBegin)));
+    }
+    if (!m_indexed)
+        buildIndex();
+    const auto found = m_index.constFind({section.toString().toCaseFolded(), key.toString().toCaseFolded()});
+    if (found == m_index.cend())
         return std::nullopt;
-    const QStringView stored = QStringView(m_text).mid(loc.valueBegin, loc.valueEnd - loc.valueBegin);
+    const QStringView stored = QStringView(m_text).mid(found->begin, found->end - found->begin);
     return decodeValue(trimmed(stored));
 }
 
@@ -196,6 +226,9 @@ QString IniDocument::lineBreak() const
 
 void IniDocument::setValue(QStringView section, QStringView key, QStringView value)
 {
+    m_indexed = false;
+    m_scannedOnce = false;
+    m_index.clear();
     const QString stored = encodeValue(value);
     const Location loc = locate(section, key);
     if (loc.valueBegin >= 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -35,9 +36,20 @@ private:
     struct Location;
     Location locate(QStringView section, QStringView key) const;
     QString lineBreak() const;
+    void buildIndex() const;
 
     QString m_text; // the file without its byte-order mark
     bool m_byteOrderMark = false;
+
+    // Where each key's value stands, by case-folded section and key, built on the first read so
+    // that a dozen reads of a large file cost one pass; a write drops it.
+    struct ValueRange {
+        qsizetype begin;
+        qsizetype end;
+    };
+    mutable QHash<std::pair<QString, QString>, ValueRange> m_index;
+    mutable bool m_indexed = false;
+    mutable bool m_scannedOnce = false;
 };
 
 } // namespace folionix

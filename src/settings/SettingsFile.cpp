@@ -143,8 +143,11 @@ void TSettingsFile::WriteText(const QString &section, const QString &key, const 
         !folderInfo.isWritable() || !hasWriteBit(folderInfo))
         refuse();
 
-    // Two copies of the program saving at once must not lose each other's keys.
+    // Two copies of the program saving at once must not lose each other's keys. A lock whose
+    // holder died is recognised by its process id at once; one the holder was killed while
+    // writing cannot name it and counts as stale after a second, far longer than any save holds it.
     QLockFile lock(target + QLatin1String(".lock"));
+    lock.setStaleLockTime(1000);
     if (!lock.tryLock(5000))
         refuse();
 
