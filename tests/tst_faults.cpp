@@ -174,6 +174,10 @@ void TestFaults::fullDiskRefusesAndKeepsOldFile()
         QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Unable to write to %1").arg(path));
     }
     QCOMPARE(readFile(path), before);
+    // A save of several keys is one replacement: none of them lands.
+    QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.WriteTexts(Section, {{QStringLiteral("FormCaption"), QStringLiteral("x")},
+                                                                         {QStringLiteral("InfoButtonText"), QString(9000, u'k')}}));
+    QCOMPARE(readFile(path), before);
     QFile::remove(dir.filePath(QStringLiteral("filler")));
     QCOMPARE(strays(dir.path(), QStringLiteral("Reader.INI")), QStringList());
 #else

@@ -183,25 +183,27 @@ void TfCustomSettings::LoadUserSettings()
 
 void TfCustomSettings::SaveUserSettings()
 {
-    TSettingsFile ini(SettingsFilePath());
-    const QString &s = SettingsSection;
+    // All 24 keys in one replacement of the file, so a failed save leaves it as it was.
+    TSettingsFile::KeyValues values;
     for (const SettingKey &key : SettingKeys) {
+        QString text;
         switch (key.form) {
         case KeyForm::Text:
-            ini.WriteText(s, key.name, field(key) ? fieldText(key) : font().family());
+            text = field(key) ? fieldText(key) : font().family();
             break;
         case KeyForm::Color:
-            ini.WriteText(s, key.name,
-                          ColorToText(key.name == QLatin1String("FormColor") ? m_formColor : m_fontColor));
+            text = ColorToText(key.name == QLatin1String("FormColor") ? m_formColor : m_fontColor);
             break;
         case KeyForm::Integer:
-            ini.WriteNumber(s, key.name, font().pointSize());
+            text = TSettingsFile::NumberText(font().pointSize());
             break;
         case KeyForm::Flag:
-            ini.WriteFlag(s, key.name, styleOf(font(), key.name));
+            text = TSettingsFile::FlagText(styleOf(font(), key.name));
             break;
         }
+        values.append({key.name, text});
     }
+    TSettingsFile(SettingsFilePath()).WriteTexts(SettingsSection, values);
 }
 
 void TfCustomSettings::btnAssignUserSettingsClick()

@@ -131,6 +131,11 @@ void TSettingsFile::refuse() const
 
 void TSettingsFile::WriteText(const QString &section, const QString &key, const QString &value)
 {
+    WriteTexts(section, {{key, value}});
+}
+
+void TSettingsFile::WriteTexts(const QString &section, const KeyValues &values)
+{
     // Write through a symbolic link to its target, so the link stays a link.
     const QFileInfo info(m_path);
     const QString target = info.isSymLink() ? info.symLinkTarget() : m_path;
@@ -163,7 +168,8 @@ void TSettingsFile::WriteText(const QString &section, const QString &key, const 
         doc = IniDocument::fromBytes(bytes);
         current.close();
     }
-    doc.setValue(section, key, value);
+    for (const auto &[key, value] : values)
+        doc.setValue(section, key, value);
 
     QSaveFile out(target);
     const QByteArray bytes = doc.toBytes();
@@ -174,12 +180,12 @@ void TSettingsFile::WriteText(const QString &section, const QString &key, const 
 
 void TSettingsFile::WriteNumber(const QString &section, const QString &key, qint32 value)
 {
-    WriteText(section, key, QString::number(value));
+    WriteText(section, key, NumberText(value));
 }
 
 void TSettingsFile::WriteFlag(const QString &section, const QString &key, bool value)
 {
-    WriteText(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    WriteText(section, key, FlagText(value));
 }
 
 } // namespace folionix

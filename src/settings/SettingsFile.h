@@ -2,6 +2,7 @@
 
 #include "settings/IniDocument.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -39,6 +40,13 @@ public:
     void WriteText(const QString &section, const QString &key, const QString &value);
     void WriteNumber(const QString &section, const QString &key, qint32 value);
     void WriteFlag(const QString &section, const QString &key, bool value);
+    // Several keys in one replacement of the file: all of them reach the disk, or none.
+    using KeyValues = QList<std::pair<QString, QString>>;
+    void WriteTexts(const QString &section, const KeyValues &values);
+
+    // The stored forms of numbers and flags.
+    static QString NumberText(qint32 value) { return QString::number(value); }
+    static QString FlagText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
 
     const QString &path() const { return m_path; }
 
