@@ -16,7 +16,7 @@ ensure_packages() {
 
 # What building and running needs; the X tools serve the end-to-end tests and the headless demo.
 FOLIONIX_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
-                   libgl-dev libxcb1-dev pkg-config fonts-dejavu-core fonts-urw-base35
+                   libgl-dev libxcb1-dev pkg-config qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core fonts-urw-base35
                    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick)
 
 build_folionix() {

@@ -6,6 +6,7 @@
 #include "settings/SettingsKeys.h"
 #include "support/TestSupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void longCaptionsEndInEllipsis_data();
     void longCaptionsEndInEllipsis();
     void awkwardCaptionsRender();
+    void screenReadersHearCaptionsAndPurpose();
 
     void manuscriptButtonsOpenTheirOwnKey_data();
     void manuscriptButtonsOpenTheirOwnKey();
@@ -482,6 +484,20 @@ void TestLauncher::awkwardCaptionsRender()
     QCOMPARE(w->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Line\nbreak  & more"));
     QVERIFY(w->manuscriptButton(1)->text().startsWith(QStringLiteral("&Tom && Jerry\r\nsecond line")));
     QVERIFY(!w->grab().isNull());
+}
+
+void TestLauncher::screenReadersHearCaptionsAndPurpose()
+{
+    writeSettingsFile(settings("Button1=Tom && &Jerry\nManuscript1=a\nLabelCaption=&Write to me\n"));
+    TfFolionixMain *w = showLauncher();
+    QAccessibleInterface *first = QAccessible::queryAccessibleInterface(w->manuscriptButton(1));
+    QCOMPARE(first->text(QAccessible::Name), QStringLiteral("Tom & Jerry"));
+    QVERIFY(first->text(QAccessible::Description).contains(QStringLiteral("manuscript 1")));
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(label());
+    QCOMPARE(link->text(QAccessible::Name), QStringLiteral("Write to me"));
+    QVERIFY(!link->text(QAccessible::Description).isEmpty());
+    QVERIFY(!QAccessible::queryAccessibleInterface(button("btnInfo"))->text(QAccessible::Description).isEmpty());
+    QCOMPARE(plainCaption(QStringLiteral("a && b &c &")), QStringLiteral("a & b c &"));
 }
 
 void TestLauncher::manuscriptButtonsOpenTheirOwnKey_data()

@@ -2,9 +2,12 @@
 #include "platform/Shell.h"
 #include "platform/Shortcuts.h"
 #include "platform/SystemColors.h"
+#include "platform/Translations.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +31,7 @@ private Q_SLOTS:
     void relativeNamesFallBackToProgramFolder();
     void blankNamesHandNothingOver();
     void systemColorsFollowPalette();
+    void germanTranslation();
 };
 
 void TestPlatform::storedShortcuts_data()
@@ -185,6 +189,23 @@ void TestPlatform::systemColorsFollowPalette()
     QCOMPARE(platform::paintColor(0x00E6F5FF), QColor(255, 245, 230));
     QCOMPARE(platform::storedColor(QColor(255, 245, 230)), 0x00E6F5FFu);
     QCOMPARE(platform::paintColor(0x1FFFFFFF), QColor(255, 255, 255)); // clNone: its low bytes
+}
+
+void TestPlatform::germanTranslation()
+{
+    QVERIFY(!platform::installTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
+    QVERIFY(platform::installTranslations(QLocale(QLocale::German, QLocale::Germany)));
+    QCOMPARE(QCoreApplication::translate("FolionixConst", "No manuscript names have been assigned."),
+             QStringLiteral("Es wurden keine Manuskriptnamen vergeben."));
+    QCOMPARE(QCoreApplication::translate("folionix", "Unable to write to %1").arg("x"),
+             QStringLiteral("In x kann nicht geschrieben werden"));
+    // Qt's own dialogs speak German too where Qt's translations are installed.
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 QTEST_MAIN(TestPlatform)

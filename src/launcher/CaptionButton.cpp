@@ -5,6 +5,18 @@
 
 namespace folionix {
 
+QString plainCaption(const QString &caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        plain += caption[i];
+    }
+    return plain;
+}
+
 QString fittedCaption(const QString &caption, const QFontMetrics &metrics, int width)
 {
     QString line = caption;

@@ -15,6 +15,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// The caption as the reader sees it: "&" access keys removed, "&&" as one "&".
+QString plainCaption(const QString &caption);
+
 // The caption as one line that fits the width, with "&" access keys kept intact.
 QString fittedCaption(const QString &caption, const QFontMetrics &metrics, int width);
 

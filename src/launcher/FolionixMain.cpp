@@ -1,5 +1,6 @@
 #include "launcher/FolionixMain.h"
 
+#include "launcher/CaptionButton.h"
 #include "launcher/FolionixConst.h"
 #include "launcher/FolionixUtils.h"
 #include "platform/Dialogs.h"
@@ -76,6 +77,7 @@ TfFolionixMain::TfFolionixMain(QWidget *parent)
     platform::setTextColor(ui->lblemailAuthor, clBlack);
     ui->btnInfo->setIcon(platform::glyphIcon(QStringLiteral(":/glyphs/info.xpm")));
     ui->btnInfo->setIconSize(QSize(16, 16));
+    describeForScreenReaders();
 
     // A menu that never opens; its actions give the window its two shortcuts.
     pum = new QMenu(this);
@@ -115,6 +117,18 @@ QPushButton *TfFolionixMain::manuscriptButton(int number) const
 int TfFolionixMain::outerHeight() const
 {
     return m_outer->size().height();
+}
+
+// What a screen reader says beside each control's own text; the focus order stays as declared.
+void TfFolionixMain::describeForScreenReaders()
+{
+    for (int number = 1; number <= ManuscriptCount; ++number) {
+        manuscriptButton(number)->setAccessibleDescription(
+            tr("Opens manuscript %1 in the program your computer uses for its type of file.").arg(number));
+    }
+    ui->btnInfo->setAccessibleDescription(tr("Shows a note from the author."));
+    ui->lblemailAuthor->setAccessibleDescription(
+        tr("Link: writes a new e-mail to the author, or opens the author's web page."));
 }
 
 void TfFolionixMain::FormCreate()
@@ -171,6 +185,7 @@ void TfFolionixMain::SetUserProperties()
         setCaption(ini.ReadText(s, QStringLiteral("FormCaption"), caption()));
         ui->lblemailAuthor->setText(
             ini.ReadText(s, QStringLiteral("LabelCaption"), ui->lblemailAuthor->text()));
+        ui->lblemailAuthor->setAccessibleName(plainCaption(ui->lblemailAuthor->text()));
         for (int number = 1; number <= ManuscriptCount; ++number) {
             QPushButton *button = manuscriptButton(number);
             button->setText(ini.ReadText(s, buttonKey(number), button->text()));

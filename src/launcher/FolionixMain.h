@@ -57,6 +57,7 @@ private:
     void mniOpenSettingsClick();
     void pumniHelpClick();
 
+    void describeForScreenReaders();
     void setCaption(const QString &caption);
     QString caption() const;
     void setFormColor(TColor color);
