@@ -24,23 +24,23 @@
     </message>
     <message>
         <source>&amp;Assign Settings and Close</source>
-        <translation>Einstellungen &amp;übernehmen und schließen</translation>
+        <translation>&amp;Übernehmen und schließen</translation>
     </message>
     <message>
         <source>What would you like the program&apos;s caption to say? (this form&apos;s caption is &quot;Custom Settings&quot;)</source>
-        <translation>Was soll in der Titelleiste des Programms stehen? (Die Titelleiste dieses Fensters lautet „Eigene Einstellungen“)</translation>
+        <translation>Titel des Programmfensters (dieses Fenster heißt „Eigene Einstellungen“)</translation>
     </message>
     <message>
         <source>What would you like the label at the bottom of the program to say (this is a link to an email address or a web site)</source>
-        <translation>Was soll die Zeile unten im Programm sagen? (Sie verweist auf eine E-Mail-Adresse oder eine Website)</translation>
+        <translation>Text der Zeile unten im Programm (ein Verweis auf eine E-Mail-Adresse oder Website)</translation>
     </message>
     <message>
         <source>Manuscript 1&apos;s button caption</source>
-        <translation>Beschriftung der Schaltfläche für Manuskript 1</translation>
+        <translation>Beschriftung Schaltfläche 1</translation>
     </message>
     <message>
         <source>Manuscript 1&apos;s file name</source>
-        <translation>Dateiname von Manuskript 1</translation>
+        <translation>Dateiname Manuskript 1</translation>
     </message>
     <message>
         <source>Text to display when user selects the &quot;Info&quot; button</source>
@@ -48,43 +48,43 @@
     </message>
     <message>
         <source>Manuscript 2&apos;s button caption</source>
-        <translation>Beschriftung der Schaltfläche für Manuskript 2</translation>
+        <translation>Beschriftung Schaltfläche 2</translation>
     </message>
     <message>
         <source>Manuscript 3&apos;s button caption</source>
-        <translation>Beschriftung der Schaltfläche für Manuskript 3</translation>
+        <translation>Beschriftung Schaltfläche 3</translation>
     </message>
     <message>
         <source>Manuscript 4&apos;s button caption</source>
-        <translation>Beschriftung der Schaltfläche für Manuskript 4</translation>
+        <translation>Beschriftung Schaltfläche 4</translation>
     </message>
     <message>
         <source>Manuscript 5&apos;s button caption</source>
-        <translation>Beschriftung der Schaltfläche für Manuskript 5</translation>
+        <translation>Beschriftung Schaltfläche 5</translation>
     </message>
     <message>
         <source>Manuscript 6&apos;s button caption</source>
-        <translation>Beschriftung der Schaltfläche für Manuskript 6</translation>
+        <translation>Beschriftung Schaltfläche 6</translation>
     </message>
     <message>
         <source>Manuscript 2&apos;s file name</source>
-        <translation>Dateiname von Manuskript 2</translation>
+        <translation>Dateiname Manuskript 2</translation>
     </message>
     <message>
         <source>Manuscript 3&apos;s file name</source>
-        <translation>Dateiname von Manuskript 3</translation>
+        <translation>Dateiname Manuskript 3</translation>
     </message>
     <message>
         <source>Manuscript 4&apos;s file name</source>
-        <translation>Dateiname von Manuskript 4</translation>
+        <translation>Dateiname Manuskript 4</translation>
     </message>
     <message>
         <source>Manuscript 5&apos;s file name</source>
-        <translation>Dateiname von Manuskript 5</translation>
+        <translation>Dateiname Manuskript 5</translation>
     </message>
     <message>
         <source>Manuscript 6&apos;s file name</source>
-        <translation>Dateiname von Manuskript 6</translation>
+        <translation>Dateiname Manuskript 6</translation>
     </message>
     <message>
         <source>Email address or web site address behind label</source>

@@ -92,8 +92,12 @@ QMargins expectedFrameMargins(QWindow *window)
     QElapsedTimer clock;
     clock.start();
     do {
-        if (const auto margins = readExtents(connection, id, extents))
-            return *margins;
+        if (const auto margins = readExtents(connection, id, extents)) {
+            // The window manager counts device pixels; the window lays out in logical ones.
+            const qreal ratio = window->devicePixelRatio();
+            return QMargins(qRound(margins->left() / ratio), qRound(margins->top() / ratio),
+                            qRound(margins->right() / ratio), qRound(margins->bottom() / ratio));
+        }
         QThread::usleep(500);
     } while (clock.elapsed() < 200);
 #else
