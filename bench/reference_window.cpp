@@ -1,5 +1,6 @@
 // The floor: a bare Qt Widgets window of the launcher's size and colour with one button, placed
 // where the launcher's client area goes.
+//   reference_window [x y [font-family point-size]]   (the font makes a second, fairer floor)
 #include <QApplication>
 #include <QPushButton>
 
@@ -16,6 +17,11 @@ int main(int argc, char *argv[])
     const int x = argc > 2 ? QString::fromLocal8Bit(argv[1]).toInt() : 448;
     const int y = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 427;
     window.setGeometry(x, y, 384, 185);
+    if (argc > 4) {
+        QFont font(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]).toInt());
+        font.setBold(true);
+        window.setFont(font);
+    }
     window.show();
     return app.exec();
 }

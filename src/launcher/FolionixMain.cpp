@@ -14,13 +14,11 @@
 #include "settings/SettingsKeys.h"
 #include "ui_FolionixMain.h"
 
+#include "folionix.xpm"
+#include "glyphs/info.xpm"
+
 #include <QMenu>
 #include <QShowEvent>
-
-static void initFolionixResources()
-{
-    Q_INIT_RESOURCE(folionix);
-}
 
 namespace folionix {
 
@@ -60,7 +58,6 @@ QString escapeTitle(const QString &caption)
 TfFolionixMain::TfFolionixMain(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfFolionixMain>())
 {
-    initFolionixResources();
     ui->setupUi(this);
     fFolionixMain = this;
     m_manuscriptButtons = {ui->btnManuscript1, ui->btnManuscript2, ui->btnManuscript3,
@@ -69,13 +66,13 @@ TfFolionixMain::TfFolionixMain(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/folionix.xpm")));
+    setWindowIcon(QIcon(QPixmap(folionix_xpm)));
     m_outer = new platform::OuterGeometry(this);
     m_outer->resize(QSize(OuterWidth, MaxOuterHeight));
     setFormColor(clCream);
     platform::setTextColor(this, clWindowText);
     platform::setTextColor(ui->lblemailAuthor, clBlack);
-    ui->btnInfo->setIcon(platform::glyphIcon(QStringLiteral(":/glyphs/info.xpm")));
+    ui->btnInfo->setIcon(platform::glyphIcon(info_xpm));
     ui->btnInfo->setIconSize(QSize(16, 16));
     describeForScreenReaders();
 

@@ -8,9 +8,9 @@
 
 namespace folionix::platform {
 
-QIcon glyphIcon(const QString &resource)
+QIcon glyphIcon(const char *const xpm[])
 {
-    const QPixmap glyph(resource);
+    const QPixmap glyph(xpm);
     const int side = glyph.height();
     QIcon icon;
     icon.addPixmap(glyph.copy(0, 0, side, side), QIcon::Normal);

@@ -12,6 +12,10 @@
 #include "settings/SettingsKeys.h"
 #include "ui_FolionixCustomSettingsForm.h"
 
+#include "glyphs/assign.xpm"
+#include "glyphs/font.xpm"
+#include "glyphs/formcolor.xpm"
+
 #include <QEventLoop>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -72,9 +76,9 @@ TfCustomSettings::TfCustomSettings(std::function<void()> applyToLauncher, QWidge
     setFormColor(clBtnFace);
     setFontColor(clWindowText);
     applyFont(font());
-    ui->btnAssignUserSettings->setIcon(platform::glyphIcon(QStringLiteral(":/glyphs/assign.xpm")));
-    ui->btnFormColor->setIcon(platform::glyphIcon(QStringLiteral(":/glyphs/formcolor.xpm")));
-    ui->btnFont->setIcon(platform::glyphIcon(QStringLiteral(":/glyphs/font.xpm")));
+    ui->btnAssignUserSettings->setIcon(platform::glyphIcon(assign_xpm));
+    ui->btnFormColor->setIcon(platform::glyphIcon(formcolor_xpm));
+    ui->btnFont->setIcon(platform::glyphIcon(font_xpm));
 
     for (const SettingKey &key : SettingKeys) {
         if (QWidget *input = field(key)) {
