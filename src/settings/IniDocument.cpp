@@ -99,6 +99,18 @@ ParsedLine parseLine(QStringView text, const Line &line)
     return {LineKind::Key, trimmed(content.mid(i, eq - i)), line.begin + v};
 }
 
+// Calls visit(line, parsed) for each line in order until it returns false.
+template<typename Visit>
+void forEachLine(QStringView text, Visit visit)
+{
+    for (qsizetype pos = 0; pos < text.size();) {
+        const Line line = lineAt(text, pos);
+        if (!visit(line, parseLine(text, line)))
+            return;
+        pos = line.next;
+    }
+}
+
 bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 bool needsQuotes(QStringView value)
@@ -149,27 +161,25 @@ IniDocument::Location IniDocument::locate(QStringView section, QStringView key) 
     const QStringView text(m_text);
     Location loc;
     bool inSection = false;
-    for (qsizetype pos = 0; pos < text.size();) {
-        const Line line = lineAt(text, pos);
-        const ParsedLine parsed = parseLine(text, line);
+    forEachLine(text, [&](const Line &line, const ParsedLine &parsed) {
         if (parsed.kind == LineKind::Section) {
             if (inSection)
-                break; // only the first section of that name counts
+                return false; // only the first section of that name counts
             inSection = sameName(parsed.name, section);
         }
-        if (inSection) {
-            if (!trimmed(text.mid(line.begin, line.end - line.begin)).isEmpty()) {
-                loc.sectionEnd = line.next;
-                loc.sectionEndBreak = line.end;
-            }
-            if (parsed.kind == LineKind::Key && sameName(parsed.name, key)) {
-                loc.valueBegin = parsed.valueBegin;
-                loc.valueEnd = line.end;
-                return loc;
-            }
+        if (!inSection)
+            return true;
+        if (!trimmed(text.mid(line.begin, line.end - line.begin)).isEmpty()) {
+            loc.sectionEnd = line.next;
+            loc.sectionEndBreak = line.end;
         }
-        pos = line.next;
-    }
+        if (parsed.kind == LineKind::Key && sameName(parsed.name, key)) {
+            loc.valueBegin = parsed.valueBegin;
+            loc.valueEnd = line.end;
+            return false;
+        }
+        return true;
+    });
     return loc;
 }
 
@@ -177,12 +187,9 @@ void IniDocument::buildIndex() const
 {
     m_index.clear();
     QSet<QString> seenSections;
-    const QStringView text(m_text);
     QString current;
     bool inFirstOccurrence = false;
-    for (qsizetype pos = 0; pos < text.size();) {
-        const Line line = lineAt(text, pos);
-        const ParsedLine parsed = parseLine(text, line);
+    forEachLine(m_text, [&](const Line &line, const ParsedLine &parsed) {
         if (parsed.kind == LineKind::Section) {
             current = parsed.name.toString().toCaseFolded();
             inFirstOccurrence = !seenSections.contains(current);
@@ -192,8 +199,8 @@ void IniDocument::buildIndex() const
             if (!m_index.contains(name)) // the first key of a name wins
                 m_index.insert(std::move(name), {parsed.valueBegin, line.end});
         }
-        pos = line.next;
-    }
+        return true;
+    });
     m_indexed = true;
 }
 
