@@ -6,7 +6,6 @@
 #include "platform/Dialogs.h"
 #include "platform/OuterGeometry.h"
 #include "platform/Shell.h"
-#include "platform/Shortcuts.h"
 #include "platform/Widgets.h"
 #include "settings/FolionixCustomSettingsForm.h"
 #include "settings/FontSettings.h"
@@ -43,9 +42,6 @@ constexpr std::array<LayoutRow, 6> ButtonLayout = {{
 }};
 
 constexpr quint16 OpenSettingsShortcut = 49239; // Ctrl+Alt+W
-constexpr quint16 HelpShortcut = 112;           // F1
-
-const QString HelpDocument = QStringLiteral("FolionixHelp.rtf");
 
 // Qt reads "[*]" in a window title as the modified marker; "[*][*]" shows it literally.
 QString escapeTitle(const QString &caption)
@@ -63,9 +59,7 @@ TfFolionixMain::TfFolionixMain(QWidget *parent)
     m_manuscriptButtons = {ui->btnManuscript1, ui->btnManuscript2, ui->btnManuscript3,
                            ui->btnManuscript4, ui->btnManuscript5, ui->btnManuscript6};
 
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    platform::useMinimisableTitleBar(this);
     setWindowIcon(QIcon(QPixmap(folionix_xpm)));
     m_outer = new platform::OuterGeometry(this);
     m_outer->resize(QSize(OuterWidth, MaxOuterHeight));
@@ -79,23 +73,19 @@ TfFolionixMain::TfFolionixMain(QWidget *parent)
     // A menu that never opens; its actions give the window its two shortcuts.
     pum = new QMenu(this);
     pum->setObjectName(QStringLiteral("pum"));
-    mniOpenSettings = pum->addAction(QStringLiteral("openSettings"));
-    mniOpenSettings->setObjectName(QStringLiteral("mniOpenSettings"));
-    mniOpenSettings->setShortcut(platform::shortcutFromStored(OpenSettingsShortcut));
-    pumniHelp = pum->addAction(QStringLiteral("help"));
-    pumniHelp->setObjectName(QStringLiteral("pumniHelp"));
-    pumniHelp->setShortcut(platform::shortcutFromStored(HelpShortcut));
-    addActions({mniOpenSettings, pumniHelp});
+    mniOpenSettings = platform::addHiddenShortcut(pum, this, QStringLiteral("mniOpenSettings"),
+                                                  QStringLiteral("openSettings"), OpenSettingsShortcut);
+    pumniHelp = platform::addHiddenShortcut(pum, this, QStringLiteral("pumniHelp"), QStringLiteral("help"), HelpShortcut);
 
-    auto handle = [](auto handler) { return [handler] { platform::guarded(handler); }; };
+    using platform::guardedSlot;
     for (int number = 1; number <= ManuscriptCount; ++number) {
         connect(manuscriptButton(number), &QPushButton::clicked, this,
-                handle([this, number] { btnManuscriptClick(number); }));
+                guardedSlot([this, number] { btnManuscriptClick(number); }));
     }
-    connect(ui->lblemailAuthor, &LinkLabel::clicked, this, handle([this] { lblemailAuthorClick(); }));
-    connect(ui->btnInfo, &QPushButton::clicked, this, handle([this] { btnInfoClick(); }));
-    connect(mniOpenSettings, &QAction::triggered, this, handle([this] { mniOpenSettingsClick(); }));
-    connect(pumniHelp, &QAction::triggered, this, handle([this] { pumniHelpClick(); }));
+    connect(ui->lblemailAuthor, &LinkLabel::clicked, this, guardedSlot([this] { lblemailAuthorClick(); }));
+    connect(ui->btnInfo, &QPushButton::clicked, this, guardedSlot([this] { btnInfoClick(); }));
+    connect(mniOpenSettings, &QAction::triggered, this, guardedSlot([this] { mniOpenSettingsClick(); }));
+    connect(pumniHelp, &QAction::triggered, this, guardedSlot([this] { pumniHelpClick(); }));
 
     FormCreate();
 }
@@ -251,7 +241,7 @@ void TfFolionixMain::mniOpenSettingsClick()
 
 void TfFolionixMain::pumniHelpClick()
 {
-    platform::openDocument(HelpDocument);
+    OpenHelpDocument();
 }
 
 } // namespace folionix

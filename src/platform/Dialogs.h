@@ -37,4 +37,11 @@ void guarded(Handler &&handler) noexcept
     }
 }
 
+// The same as a slot: connect(button, &QPushButton::clicked, this, guardedSlot([this] { … })).
+template<typename Handler>
+auto guardedSlot(Handler handler)
+{
+    return [handler] { guarded(handler); };
+}
+
 } // namespace folionix::platform

@@ -1,8 +1,10 @@
 #include "platform/Widgets.h"
 
+#include "platform/Shortcuts.h"
 #include "platform/SystemColors.h"
 
-#include <QPalette>
+#include <QAction>
+#include <QMenu>
 #include <QPixmap>
 #include <QWidget>
 
@@ -18,11 +20,28 @@ QIcon glyphIcon(const char *const xpm[])
     return icon;
 }
 
-void setBackgroundColor(QWidget *widget, quint32 storedColor)
+void setBackgroundColor(QWidget *widget, quint32 storedColor, QPalette::ColorRole role)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, paintColor(storedColor));
+    palette.setColor(role, paintColor(storedColor));
     widget->setPalette(palette);
+}
+
+void useMinimisableTitleBar(QWidget *window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
+}
+
+QAction *addHiddenShortcut(QMenu *menu, QWidget *window, const QString &objectName,
+                           const QString &caption, quint16 storedShortcut)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    action->setShortcut(shortcutFromStored(storedShortcut));
+    window->addAction(action);
+    return action;
 }
 
 void setTextColor(QWidget *widget, quint32 storedColor)

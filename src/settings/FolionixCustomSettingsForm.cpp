@@ -4,7 +4,6 @@
 #include "platform/Dialogs.h"
 #include "platform/OuterGeometry.h"
 #include "platform/Shell.h"
-#include "platform/Shortcuts.h"
 #include "platform/SystemColors.h"
 #include "platform/Widgets.h"
 #include "settings/FontSettings.h"
@@ -27,8 +26,15 @@ namespace {
 
 constexpr QSize OuterSize(485, 640);
 constexpr int EditHeight = 23;
-constexpr quint16 HelpShortcut = 112; // F1
-const QString HelpDocument = QStringLiteral("FolionixHelp.rtf");
+
+} // namespace
+
+void OpenHelpDocument()
+{
+    platform::openDocument(QStringLiteral("FolionixHelp.rtf"));
+}
+
+namespace {
 
 struct StyleFlag {
     QLatin1String key;
@@ -53,9 +59,7 @@ bool styleOf(const QFont &font, QLatin1String key)
 
 void setFieldBackground(QWidget *field, TColor color)
 {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, platform::paintColor(color));
-    field->setPalette(palette);
+    platform::setBackgroundColor(field, color, QPalette::Base);
 }
 
 } // namespace
@@ -65,9 +69,7 @@ TfCustomSettings::TfCustomSettings(std::function<void()> applyToLauncher, QWidge
       m_applyToLauncher(std::move(applyToLauncher))
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    platform::useMinimisableTitleBar(this);
     m_outer = new platform::OuterGeometry(this);
     m_outer->resize(OuterSize);
 
@@ -89,17 +91,14 @@ TfCustomSettings::TfCustomSettings(std::function<void()> applyToLauncher, QWidge
 
     pum = new QMenu(this);
     pum->setObjectName(QStringLiteral("pum"));
-    pumniHelp = pum->addAction(QStringLiteral("help"));
-    pumniHelp->setObjectName(QStringLiteral("pumniHelp"));
-    pumniHelp->setShortcut(platform::shortcutFromStored(HelpShortcut));
-    addAction(pumniHelp);
+    pumniHelp = platform::addHiddenShortcut(pum, this, QStringLiteral("pumniHelp"), QStringLiteral("help"), HelpShortcut);
 
-    auto handle = [](auto handler) { return [handler] { platform::guarded(handler); }; };
+    using platform::guardedSlot;
     connect(ui->btnAssignUserSettings, &QPushButton::clicked, this,
-            handle([this] { btnAssignUserSettingsClick(); }));
-    connect(ui->btnFormColor, &QPushButton::clicked, this, handle([this] { btnFormColorClick(); }));
-    connect(ui->btnFont, &QPushButton::clicked, this, handle([this] { btnFontClick(); }));
-    connect(pumniHelp, &QAction::triggered, this, handle([this] { pumniHelpClick(); }));
+            guardedSlot([this] { btnAssignUserSettingsClick(); }));
+    connect(ui->btnFormColor, &QPushButton::clicked, this, guardedSlot([this] { btnFormColorClick(); }));
+    connect(ui->btnFont, &QPushButton::clicked, this, guardedSlot([this] { btnFontClick(); }));
+    connect(pumniHelp, &QAction::triggered, this, guardedSlot([this] { pumniHelpClick(); }));
 }
 
 TfCustomSettings::~TfCustomSettings() = default;
@@ -278,7 +277,7 @@ void TfCustomSettings::btnFontClick()
 
 void TfCustomSettings::pumniHelpClick()
 {
-    platform::openDocument(HelpDocument);
+    OpenHelpDocument();
 }
 
 void TfCustomSettings::setFormColor(TColor color)

@@ -73,6 +73,10 @@ private:
     bool m_shownBefore = false;
 };
 
+// F1 in either window: the help document beside the program, handed to the desktop.
+inline constexpr quint16 HelpShortcut = 112;
+void OpenHelpDocument();
+
 // Opens a fresh editor, modal over the whole application, and returns when it has closed; the
 // editor is gone by then, whichever way it closed.
 void ShowCustomSettings(std::function<void()> applyToLauncher);
