@@ -20,7 +20,9 @@ QString plainCaption(const QString &caption)
 QString fittedCaption(const QString &caption, const QFontMetrics &metrics, int width)
 {
     QString line = caption;
-    line.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "))
+        .replace(u'\n', u' ')
+        .replace(u'\r', u' ');
     return metrics.elidedText(line, Qt::ElideRight, width, Qt::TextShowMnemonic);
 }
 

@@ -12,7 +12,8 @@ QString msgNoManuscripts()
 QString msgButtonCountOutOfRange(int count)
 {
     return QCoreApplication::translate(
-               "FolionixConst", "Number of buttons in SetButtons() case statement (%1) out of range.")
+               "FolionixConst",
+               "Number of buttons in SetButtons() case statement (%1) out of range.")
         .arg(count);
 }
 

@@ -73,18 +73,22 @@ TfFolionixMain::TfFolionixMain(QWidget *parent)
     // A menu that never opens; its actions give the window its two shortcuts.
     pum = new QMenu(this);
     pum->setObjectName(QStringLiteral("pum"));
-    mniOpenSettings = platform::addHiddenShortcut(pum, this, QStringLiteral("mniOpenSettings"),
-                                                  QStringLiteral("openSettings"), OpenSettingsShortcut);
-    pumniHelp = platform::addHiddenShortcut(pum, this, QStringLiteral("pumniHelp"), QStringLiteral("help"), HelpShortcut);
+    mniOpenSettings =
+        platform::addHiddenShortcut(pum, this, QStringLiteral("mniOpenSettings"),
+                                    QStringLiteral("openSettings"), OpenSettingsShortcut);
+    pumniHelp = platform::addHiddenShortcut(pum, this, QStringLiteral("pumniHelp"),
+                                            QStringLiteral("help"), HelpShortcut);
 
     using platform::guardedSlot;
     for (int number = 1; number <= ManuscriptCount; ++number) {
         connect(manuscriptButton(number), &QPushButton::clicked, this,
                 guardedSlot([this, number] { btnManuscriptClick(number); }));
     }
-    connect(ui->lblemailAuthor, &LinkLabel::clicked, this, guardedSlot([this] { lblemailAuthorClick(); }));
+    connect(ui->lblemailAuthor, &LinkLabel::clicked, this,
+            guardedSlot([this] { lblemailAuthorClick(); }));
     connect(ui->btnInfo, &QPushButton::clicked, this, guardedSlot([this] { btnInfoClick(); }));
-    connect(mniOpenSettings, &QAction::triggered, this, guardedSlot([this] { mniOpenSettingsClick(); }));
+    connect(mniOpenSettings, &QAction::triggered, this,
+            guardedSlot([this] { mniOpenSettingsClick(); }));
     connect(pumniHelp, &QAction::triggered, this, guardedSlot([this] { pumniHelpClick(); }));
 
     FormCreate();
@@ -111,7 +115,8 @@ void TfFolionixMain::describeForScreenReaders()
 {
     for (int number = 1; number <= ManuscriptCount; ++number) {
         manuscriptButton(number)->setAccessibleDescription(
-            tr("Opens manuscript %1 in the program your computer uses for its type of file.").arg(number));
+            tr("Opens manuscript %1 in the program your computer uses for its type of file.")
+                .arg(number));
     }
     ui->btnInfo->setAccessibleDescription(tr("Shows a note from the author."));
     ui->lblemailAuthor->setAccessibleDescription(
@@ -177,9 +182,10 @@ void TfFolionixMain::SetUserProperties()
             QPushButton *button = manuscriptButton(number);
             button->setText(ini.ReadText(s, buttonKey(number), button->text()));
         }
-        setFormColor(TextToColor(ini.ReadText(s, QStringLiteral("FormColor"), QStringLiteral("clCream"))));
-        platform::setTextColor(
-            this, TextToColor(ini.ReadText(s, QStringLiteral("FontColor"), QStringLiteral("clBlack"))));
+        setFormColor(
+            TextToColor(ini.ReadText(s, QStringLiteral("FormColor"), QStringLiteral("clCream"))));
+        platform::setTextColor(this, TextToColor(ini.ReadText(s, QStringLiteral("FontColor"),
+                                                              QStringLiteral("clBlack"))));
         // Styles only ever add up until the program ends.
         QFont f = font();
         ReadFontSettings(ini, f);

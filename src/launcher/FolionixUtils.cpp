@@ -53,7 +53,8 @@ int GetColorBrightness(TColor color)
 
 TColor GetContrastingColor(TColor color)
 {
-    const TColor seen = (color >> 24) == 0 ? color : platform::storedColor(platform::paintColor(color));
+    const TColor seen =
+        (color >> 24) == 0 ? color : platform::storedColor(platform::paintColor(color));
     return GetColorBrightness(seen) >= 128 ? clBlack : clWhite;
 }
 

@@ -46,7 +46,8 @@ std::optional<FontChoice> runFontDialog(const FontChoice &initial, QWidget *pare
     fonts->setCurrentFont(initial.font);
 
     QColor color = initial.color;
-    auto *colorButton = new QPushButton(QCoreApplication::translate("folionix", "Text &colour..."), &dialog);
+    auto *colorButton =
+        new QPushButton(QCoreApplication::translate("folionix", "Text &colour..."), &dialog);
     showSwatch(colorButton, color);
     QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
         if (const auto chosen = chooseColor(color, &dialog)) {

@@ -25,8 +25,7 @@ QString withFullStop(const QString &message);
 
 // Runs an event handler so that no exception leaves it: a failure ends the handler where it
 // happened and goes to reportError.
-template<typename Handler>
-void guarded(Handler &&handler) noexcept
+template<typename Handler> void guarded(Handler &&handler) noexcept
 {
     try {
         std::forward<Handler>(handler)();
@@ -38,8 +37,7 @@ void guarded(Handler &&handler) noexcept
 }
 
 // The same as a slot: connect(button, &QPushButton::clicked, this, guardedSlot([this] { … })).
-template<typename Handler>
-auto guardedSlot(Handler handler)
+template<typename Handler> auto guardedSlot(Handler handler)
 {
     return [handler] { guarded(handler); };
 }

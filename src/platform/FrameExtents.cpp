@@ -5,8 +5,8 @@
 #ifdef FOLIONIX_HAVE_XCB
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QThread>
 #include <QtGui/qguiapplication_platform.h>
+#include <QThread>
 
 #include <xcb/xcb.h>
 
@@ -22,11 +22,9 @@ namespace folionix::platform {
 #ifdef FOLIONIX_HAVE_XCB
 namespace {
 
-template<typename Reply>
-using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
+template<typename Reply> using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
 
-template<typename Reply>
-XcbReply<Reply> owned(Reply *reply)
+template<typename Reply> XcbReply<Reply> owned(Reply *reply)
 {
     return XcbReply<Reply>(reply, &std::free);
 }
@@ -42,7 +40,8 @@ bool rootSupports(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t at
 {
     const xcb_atom_t supported = internAtom(connection, "_NET_SUPPORTED");
     const auto reply = owned(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, root, supported, XCB_ATOM_ATOM, 0, 4096), nullptr));
+        connection, xcb_get_property(connection, 0, root, supported, XCB_ATOM_ATOM, 0, 4096),
+        nullptr));
     if (!reply || reply->format != 32)
         return false;
     const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
@@ -50,10 +49,12 @@ bool rootSupports(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t at
     return std::find(atoms, atoms + count, atom) != atoms + count;
 }
 
-std::optional<QMargins> readExtents(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t extents)
+std::optional<QMargins> readExtents(xcb_connection_t *connection, xcb_window_t window,
+                                    xcb_atom_t extents)
 {
     const auto reply = owned(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+        connection, xcb_get_property(connection, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4),
+        nullptr));
     if (!reply || reply->format != 32 || reply->value_len != 4)
         return std::nullopt;
     const auto *v = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
@@ -66,12 +67,14 @@ std::optional<QMargins> readExtents(xcb_connection_t *connection, xcb_window_t w
 QMargins expectedFrameMargins(QWindow *window)
 {
 #ifdef FOLIONIX_HAVE_XCB
-    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    const auto *x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !window)
         return {};
     xcb_connection_t *connection = x11->connection();
     const auto id = xcb_window_t(window->winId());
-    const auto geometry = owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
+    const auto geometry =
+        owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
     const xcb_atom_t request = internAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = internAtom(connection, "_NET_FRAME_EXTENTS");
     if (!geometry || !rootSupports(connection, geometry->root, request))

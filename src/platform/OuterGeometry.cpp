@@ -53,7 +53,8 @@ void OuterGeometry::centreOnScreen()
             resize(outer);
         }
     }
-    const QScreen *screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen =
+        m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->geometry();
@@ -70,7 +71,8 @@ void OuterGeometry::centreOnScreen()
 // asked to be and draws the frame around it.
 void OuterGeometry::placeFrame(QPoint frameTopLeft)
 {
-    m_window->setGeometry(QRect(frameTopLeft + QPoint(m_frame.left(), m_frame.top()), m_window->size()));
+    m_window->setGeometry(
+        QRect(frameTopLeft + QPoint(m_frame.left(), m_frame.top()), m_window->size()));
 }
 
 bool OuterGeometry::eventFilter(QObject *watched, QEvent *event)
@@ -97,7 +99,8 @@ void OuterGeometry::syncFrame()
     if (frame == m_frame)
         return;
     const QSize outer = size();
-    const QPoint frameTopLeft = m_window->geometry().topLeft() - QPoint(m_frame.left(), m_frame.top());
+    const QPoint frameTopLeft =
+        m_window->geometry().topLeft() - QPoint(m_frame.left(), m_frame.top());
     m_frame = frame;
     applyLimits();
     resize(outer);

@@ -30,7 +30,10 @@ private:
     void syncFrame();
     void placeFrame(QPoint frameTopLeft);
     void applyLimits();
-    QSize frameSize() const { return {m_frame.left() + m_frame.right(), m_frame.top() + m_frame.bottom()}; }
+    QSize frameSize() const
+    {
+        return {m_frame.left() + m_frame.right(), m_frame.top() + m_frame.bottom()};
+    }
 
     QWidget *m_window;
     QMargins m_frame;

@@ -35,7 +35,8 @@ QString resolveTarget(const QString &name)
     const QString inCurrent = QDir::current().absoluteFilePath(name);
     if (QFileInfo::exists(inCurrent))
         return inCurrent;
-    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(name);
+    const QString besideProgram =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(name);
     return QFileInfo::exists(besideProgram) ? besideProgram : inCurrent;
 }
 
@@ -48,7 +49,8 @@ void openDocument(const QString &name)
         openHandler()(target);
         return;
     }
-    const QUrl url = hasUrlScheme(target) ? QUrl(target, QUrl::TolerantMode) : QUrl::fromLocalFile(target);
+    const QUrl url =
+        hasUrlScheme(target) ? QUrl(target, QUrl::TolerantMode) : QUrl::fromLocalFile(target);
     QDesktopServices::openUrl(url);
 }
 

@@ -18,8 +18,9 @@ bool installTranslations(const QLocale &locale)
         }
         return false;
     };
-    load(QStringLiteral("qtbase"), {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    load(QStringLiteral("qtbase"),
+         {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+          QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     return load(QStringLiteral("folionix"), {QStringLiteral(":/i18n")});
 }
 

@@ -18,7 +18,8 @@ QIcon glyphIcon(const char *const xpm[]);
 // The window's background colour, as the stored colour value paints; children that keep a
 // background of their own (panels, edit boxes, buttons) are not touched. Edit boxes take theirs
 // with the Base role.
-void setBackgroundColor(QWidget *widget, quint32 storedColor, QPalette::ColorRole role = QPalette::Window);
+void setBackgroundColor(QWidget *widget, quint32 storedColor,
+                        QPalette::ColorRole role = QPalette::Window);
 
 // A title bar with the system menu, minimise and close, and no maximise.
 void useMinimisableTitleBar(QWidget *window);

@@ -26,7 +26,10 @@ inline constexpr TColor clWindow = SystemColorFlag | 5;
 inline constexpr TColor clWindowText = SystemColorFlag | 8;
 inline constexpr TColor clBtnFace = SystemColorFlag | 15;
 
-inline constexpr bool isSystemColor(TColor color) { return (color & SystemColorFlag) != 0; }
+inline constexpr bool isSystemColor(TColor color)
+{
+    return (color & SystemColorFlag) != 0;
+}
 
 struct ColorIdentifier {
     const char *name;

@@ -91,12 +91,14 @@ TfCustomSettings::TfCustomSettings(std::function<void()> applyToLauncher, QWidge
 
     pum = new QMenu(this);
     pum->setObjectName(QStringLiteral("pum"));
-    pumniHelp = platform::addHiddenShortcut(pum, this, QStringLiteral("pumniHelp"), QStringLiteral("help"), HelpShortcut);
+    pumniHelp = platform::addHiddenShortcut(pum, this, QStringLiteral("pumniHelp"),
+                                            QStringLiteral("help"), HelpShortcut);
 
     using platform::guardedSlot;
     connect(ui->btnAssignUserSettings, &QPushButton::clicked, this,
             guardedSlot([this] { btnAssignUserSettingsClick(); }));
-    connect(ui->btnFormColor, &QPushButton::clicked, this, guardedSlot([this] { btnFormColorClick(); }));
+    connect(ui->btnFormColor, &QPushButton::clicked, this,
+            guardedSlot([this] { btnFormColorClick(); }));
     connect(ui->btnFont, &QPushButton::clicked, this, guardedSlot([this] { btnFontClick(); }));
     connect(pumniHelp, &QAction::triggered, this, guardedSlot([this] { pumniHelpClick(); }));
 }

@@ -29,7 +29,8 @@ class TfCustomSettings : public QWidget {
     Q_OBJECT
 public:
     // applyToLauncher runs after a successful save; a failure it throws keeps the editor open.
-    explicit TfCustomSettings(std::function<void()> applyToLauncher = {}, QWidget *parent = nullptr);
+    explicit TfCustomSettings(std::function<void()> applyToLauncher = {},
+                              QWidget *parent = nullptr);
     ~TfCustomSettings() override;
 
     TColor formColor() const { return m_formColor; }

@@ -13,7 +13,10 @@ namespace {
 
 constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 QStringView trimmed(QStringView s)
 {
@@ -100,8 +103,7 @@ ParsedLine parseLine(QStringView text, const Line &line)
 }
 
 // Calls visit(line, parsed) for each line in order until it returns false.
-template<typename Visit>
-void forEachLine(QStringView text, Visit visit)
+template<typename Visit> void forEachLine(QStringView text, Visit visit)
 {
     for (qsizetype pos = 0; pos < text.size();) {
         const Line line = lineAt(text, pos);
@@ -111,7 +113,10 @@ void forEachLine(QStringView text, Visit visit)
     }
 }
 
-bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 bool needsQuotes(QStringView value)
 {
@@ -131,9 +136,9 @@ bool needsQuotes(QStringView value)
 } // namespace
 
 struct IniDocument::Location {
-    qsizetype sectionEnd = -1;       // insertion point after the section's last non-blank line
-    qsizetype sectionEndBreak = -1;  // where that line's own line break starts
-    qsizetype valueBegin = -1; // the key's value, when found
+    qsizetype sectionEnd = -1;      // insertion point after the section's last non-blank line
+    qsizetype sectionEndBreak = -1; // where that line's own line break starts
+    qsizetype valueBegin = -1;      // the key's value, when found
     qsizetype valueEnd = -1;
 };
 
@@ -212,11 +217,13 @@ std::optional<QString> IniDocument::value(QStringView section, QStringView key) 
         const Location loc = locate(section, key);
         if (loc.valueBegin < 0)
             return std::nullopt;
-        return decodeValue(trimmed(QStringView(m_text).mid(loc.valueBegin, loc.valueEnd - loc.valueBegin)));
+        return decodeValue(
+            trimmed(QStringView(m_text).mid(loc.valueBegin, loc.valueEnd - loc.valueBegin)));
     }
     if (!m_indexed)
         buildIndex();
-    const auto found = m_index.constFind({section.toString().toCaseFolded(), key.toString().toCaseFolded()});
+    const auto found =
+        m_index.constFind({section.toString().toCaseFolded(), key.toString().toCaseFolded()});
     if (found == m_index.cend())
         return std::nullopt;
     const QStringView stored = QStringView(m_text).mid(found->begin, found->end - found->begin);
@@ -247,7 +254,8 @@ void IniDocument::setValue(QStringView section, QStringView key, QStringView val
     if (loc.sectionEnd >= 0) {
         // The new line ends like the line before it, so a lone CR never meets a following LF
         // and turns two lines into one.
-        const QString before = m_text.mid(loc.sectionEndBreak, loc.sectionEnd - loc.sectionEndBreak);
+        const QString before =
+            m_text.mid(loc.sectionEndBreak, loc.sectionEnd - loc.sectionEndBreak);
         if (before.isEmpty())
             m_text.insert(loc.sectionEnd, eol + keyLine + eol);
         else
@@ -268,11 +276,21 @@ QString IniDocument::encodeValue(QStringView value)
     out += u'"';
     for (const QChar c : value) {
         switch (c.unicode()) {
-        case u'\\': out += QLatin1String("\\\\"); break;
-        case u'"': out += QLatin1String("\\\""); break;
-        case u'\n': out += QLatin1String("\\n"); break;
-        case u'\r': out += QLatin1String("\\r"); break;
-        case u'\t': out += QLatin1String("\\t"); break;
+        case u'\\':
+            out += QLatin1String("\\\\");
+            break;
+        case u'"':
+            out += QLatin1String("\\\"");
+            break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
+        case u'\t':
+            out += QLatin1String("\\t");
+            break;
         default:
             if (c.unicode() < 0x20 || c.unicode() == 0x7F)
                 out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
@@ -295,10 +313,17 @@ QString IniDocument::decodeValue(QStringView stored)
         if (i + 1 >= inner.size())
             return 0;
         switch (inner[i + 1].unicode()) {
-        case u'\\': case u'"': case u'n': case u'r': case u't':
+        case u'\\':
+        case u'"':
+        case u'n':
+        case u'r':
+        case u't':
             return 2;
         case u'x':
-            return (i + 3 < inner.size() && hexDigitValue(inner[i + 2]) >= 0 && hexDigitValue(inner[i + 3]) >= 0) ? 4 : 0;
+            return (i + 3 < inner.size() && hexDigitValue(inner[i + 2]) >= 0 &&
+                    hexDigitValue(inner[i + 3]) >= 0)
+                       ? 4
+                       : 0;
         default:
             return 0;
         }
@@ -323,11 +348,21 @@ QString IniDocument::decodeValue(QStringView stored)
         }
         const QChar e = inner[i + 1];
         switch (e.unicode()) {
-        case u'n': out += u'\n'; break;
-        case u'r': out += u'\r'; break;
-        case u't': out += u'\t'; break;
-        case u'x': out += QChar(hexDigitValue(inner[i + 2]) * 16 + hexDigitValue(inner[i + 3])); i += 2; break;
-        default: out += e; // a backslash or a quote
+        case u'n':
+            out += u'\n';
+            break;
+        case u'r':
+            out += u'\r';
+            break;
+        case u't':
+            out += u'\t';
+            break;
+        case u'x':
+            out += QChar(hexDigitValue(inner[i + 2]) * 16 + hexDigitValue(inner[i + 3]));
+            i += 2;
+            break;
+        default:
+            out += e; // a backslash or a quote
         }
         ++i;
     }

@@ -107,7 +107,8 @@ const IniDocument &TSettingsFile::document() const
     return *m_document;
 }
 
-QString TSettingsFile::ReadText(const QString &section, const QString &key, const QString &def) const
+QString TSettingsFile::ReadText(const QString &section, const QString &key,
+                                const QString &def) const
 {
     return document().value(section, key).value_or(def);
 }
@@ -124,9 +125,8 @@ bool TSettingsFile::ReadFlag(const QString &section, const QString &key, bool de
 
 void TSettingsFile::refuse() const
 {
-    throw EIniFileException(QCoreApplication::translate("folionix", "Unable to write to %1")
-                                .arg(m_path)
-                                .toStdString());
+    throw EIniFileException(
+        QCoreApplication::translate("folionix", "Unable to write to %1").arg(m_path).toStdString());
 }
 
 void TSettingsFile::WriteText(const QString &section, const QString &key, const QString &value)

@@ -46,7 +46,10 @@ public:
 
     // The stored forms of numbers and flags.
     static QString NumberText(qint32 value) { return QString::number(value); }
-    static QString FlagText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+    static QString FlagText(bool value)
+    {
+        return value ? QStringLiteral("1") : QStringLiteral("0");
+    }
 
     const QString &path() const { return m_path; }
 

@@ -50,7 +50,13 @@ inline constexpr std::array<SettingKey, 24> SettingKeys = {{
     {QLatin1String("FontStrikeout"), KeyForm::Flag, QLatin1String()},
 }};
 
-inline QString buttonKey(int number) { return QStringLiteral("Button%1").arg(number); }
-inline QString manuscriptKey(int number) { return QStringLiteral("Manuscript%1").arg(number); }
+inline QString buttonKey(int number)
+{
+    return QStringLiteral("Button%1").arg(number);
+}
+inline QString manuscriptKey(int number)
+{
+    return QStringLiteral("Manuscript%1").arg(number);
+}
 
 } // namespace folionix
